@@ -1,0 +1,7 @@
+# Warning flags for the project's own targets (not for Sonic or GoogleTest sources).
+add_library(vox_warnings INTERFACE)
+target_compile_options(vox_warnings INTERFACE
+  $<$<COMPILE_LANGUAGE:C,CXX>:-Wall -Wextra -Wshadow -Wconversion -Wno-sign-conversion>)
+if(VOX_WERROR)
+  target_compile_options(vox_warnings INTERFACE $<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
+endif()
