@@ -5,3 +5,10 @@ target_compile_options(vox_warnings INTERFACE
 if(VOX_WERROR)
   target_compile_options(vox_warnings INTERFACE $<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
 endif()
+
+# Tests: the same, less -Wconversion (they compare sizes with real-valued expectations throughout).
+add_library(vox_test_warnings INTERFACE)
+target_compile_options(vox_test_warnings INTERFACE $<$<COMPILE_LANGUAGE:C,CXX>:-Wall -Wextra -Wshadow>)
+if(VOX_WERROR)
+  target_compile_options(vox_test_warnings INTERFACE $<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
+endif()
