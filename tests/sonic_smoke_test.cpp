@@ -13,7 +13,8 @@ TEST(SonicSmoke, SpeedTwoHalvesTheLength) {
   for (int i = 0; i < kInput; ++i) {
     // A voiced-like tone whose pitch drifts, so the stream has periods to find.
     const double t = static_cast<double>(i) / kRate;
-    signal[i] = static_cast<short>(8000.0 * std::sin(2.0 * 3.14159265358979 * (140.0 + 20.0 * t) * t));
+    signal[i] =
+        static_cast<short>(8000.0 * std::sin(2.0 * 3.14159265358979 * (140.0 + 20.0 * t) * t));
   }
 
   sonicStream stream = sonicCreateStream(kRate, 1);

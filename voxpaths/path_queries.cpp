@@ -31,9 +31,14 @@ int32_t get_out_dir(char* buffer, uint32_t length) noexcept {
 int32_t get_unit_dir(char* buffer, uint32_t length, int32_t kind) noexcept {
   std::string_view unit;
   switch (kind) {
-    case kUnitMale: unit = kMaleUnit; break;
-    case kUnitFemale: unit = kFemaleUnit; break;
-    default: return 1;
+    case kUnitMale:
+      unit = kMaleUnit;
+      break;
+    case kUnitFemale:
+      unit = kFemaleUnit;
+      break;
+    default:
+      return 1;
   }
   const std::string_view parts[] = {base_path(), kUnitDir, unit};
   return copy_out(parts, 3, buffer, length);

@@ -39,8 +39,8 @@ std::vector<std::string> read_imports(HMODULE module) {
   std::vector<std::string> dlls;
   const auto& dir = nt_headers(module)->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   if (dir.VirtualAddress == 0) return dlls;
-  for (const auto* desc = at_rva<IMAGE_IMPORT_DESCRIPTOR>(module, dir.VirtualAddress); desc->Name != 0;
-       ++desc)
+  for (const auto* desc = at_rva<IMAGE_IMPORT_DESCRIPTOR>(module, dir.VirtualAddress);
+       desc->Name != 0; ++desc)
     dlls.emplace_back(at_rva<char>(module, desc->Name));
   return dlls;
 }

@@ -13,7 +13,7 @@ namespace vox_test {
 struct ExportTable {
   std::string dll_name;
   uint32_t ordinal_base = 0;
-  std::vector<uint32_t> function_rvas;           // index = ordinal - base; 0 for an empty slot
+  std::vector<uint32_t> function_rvas;  // index = ordinal - base; 0 for an empty slot
   std::vector<std::pair<std::string, uint32_t>> names;  // name, ordinal; in table order
 };
 

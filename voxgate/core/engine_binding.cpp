@@ -25,9 +25,9 @@ void release_stream() noexcept {
 }  // namespace
 
 const char* const kEngineEntryNames[kSlotCount] = {
-    "SynSpeak",     "spcSynCntl",   "spcSynFlush",  "spcSynInit",
-    "spcSynPause",  "spcSynReadStat", "spcSynRepeat", "spcSynResume",
-    "spcSynSelDev", "spcSynSpeak",  "spcSynSpeakEx", "spcSynTerm",
+    "SynSpeak",     "spcSynCntl",     "spcSynFlush",   "spcSynInit",
+    "spcSynPause",  "spcSynReadStat", "spcSynRepeat",  "spcSynResume",
+    "spcSynSelDev", "spcSynSpeak",    "spcSynSpeakEx", "spcSynTerm",
 };
 
 bool attach_front(const LoaderOps& loader, ModuleHandle self, CodeAddress missing_entry) noexcept {

@@ -21,7 +21,7 @@ typedef int32_t(VOXGATE_STDCALL* voxgate_audio_callback)(int16_t* samples, int32
 
 // Exported entry points of the front (ordinals 4, 12 and 13).
 typedef int32_t(VOXGATE_STDCALL* voxgate_speak_fn)(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
-                                                    voxgate_audio_callback);
+                                                   voxgate_audio_callback);
 typedef void(VOXGATE_STDCALL* voxgate_set_factor_fn)(float factor);
 
 // spcSynSpeak's result when the engine module has no spcSynSpeak of its own: the request is

@@ -1,11 +1,12 @@
 // Engine path and binding over a fake loader: where the engine is looked for, what a failed
 // attach leaves behind, and the slot table.
+#include "engine_binding.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine_binding.h"
 #include "engine_path.h"
 
 namespace {
@@ -31,8 +32,8 @@ TEST(EnginePath, TakesTheDirectoryOfTheFrontsOwnFile) {
   };
   for (const auto& c : cases) {
     char out[voxgate::kEnginePathSize];
-    const bool ok = voxgate::build_engine_path(
-        c.module_path.c_str(), static_cast<uint32_t>(c.module_path.size()), out);
+    const bool ok = voxgate::build_engine_path(c.module_path.c_str(),
+                                               static_cast<uint32_t>(c.module_path.size()), out);
     EXPECT_EQ(ok, c.ok) << c.label;
     EXPECT_EQ(std::string(out), c.engine_path) << c.label;
   }
@@ -87,10 +88,10 @@ void fake_release(voxgate::ModuleHandle module) {
 }
 constexpr voxgate::LoaderOps kFakeLoader = {fake_path, fake_load, fake_lookup, fake_release};
 
-const std::vector<std::string> kAllNames = {
-    "SynSpeak",     "spcSynCntl",     "spcSynFlush",  "spcSynInit",
-    "spcSynPause",  "spcSynReadStat", "spcSynRepeat", "spcSynResume",
-    "spcSynSelDev", "spcSynSpeak",    "spcSynSpeakEx", "spcSynTerm"};
+const std::vector<std::string> kAllNames = {"SynSpeak",     "spcSynCntl",    "spcSynFlush",
+                                            "spcSynInit",   "spcSynPause",   "spcSynReadStat",
+                                            "spcSynRepeat", "spcSynResume",  "spcSynSelDev",
+                                            "spcSynSpeak",  "spcSynSpeakEx", "spcSynTerm"};
 
 class EngineBinding : public ::testing::Test {
  protected:

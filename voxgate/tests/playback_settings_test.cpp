@@ -1,13 +1,13 @@
 // Playback settings over a fake settings store: how stored percentages become factors, when the
 // store is read, and memory mode after either setter.
+#include "playback_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "playback_settings.h"
 
 namespace {
 

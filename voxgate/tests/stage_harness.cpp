@@ -29,7 +29,8 @@ std::vector<Chunk> split(const std::vector<int16_t>& samples, std::size_t chunk_
   std::vector<Chunk> chunks;
   for (std::size_t at = 0; at < samples.size(); at += chunk_samples) {
     const std::size_t n = std::min(chunk_samples, samples.size() - at);
-    chunks.push_back(chunk_of(std::vector<int16_t>(samples.begin() + at, samples.begin() + at + n)));
+    chunks.push_back(
+        chunk_of(std::vector<int16_t>(samples.begin() + at, samples.begin() + at + n)));
   }
   return chunks;
 }
@@ -54,8 +55,12 @@ int32_t VOXGATE_STDCALL fake_engine_speak(uint32_t a1, uint32_t a2, uint32_t a3,
   return kEngineResult;
 }
 
-int32_t VOXGATE_STDCALL host_a(int16_t* samples, int32_t bytes) { return record(0, samples, bytes); }
-int32_t VOXGATE_STDCALL host_b(int16_t* samples, int32_t bytes) { return record(1, samples, bytes); }
+int32_t VOXGATE_STDCALL host_a(int16_t* samples, int32_t bytes) {
+  return record(0, samples, bytes);
+}
+int32_t VOXGATE_STDCALL host_b(int16_t* samples, int32_t bytes) {
+  return record(1, samples, bytes);
+}
 
 std::vector<int16_t> delivered(int host) {
   std::vector<int16_t> all;

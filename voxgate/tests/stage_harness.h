@@ -42,8 +42,8 @@ struct Delivery {
 extern std::vector<Chunk> g_script;
 extern EngineLog g_engine;
 extern std::vector<Delivery> g_deliveries;
-extern int32_t g_host_result;         // what the host callbacks return
-extern void (*g_inside_host)();       // run inside each host delivery, when set
+extern int32_t g_host_result;    // what the host callbacks return
+extern void (*g_inside_host)();  // run inside each host delivery, when set
 constexpr int32_t kEngineResult = 0x5EED;
 
 int32_t VOXGATE_STDCALL fake_engine_speak(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,

@@ -51,9 +51,11 @@ TEST(SafeSpeed, MapsUnsafeFactorsIntoTheStreamsRange) {
   const float inf = std::numeric_limits<float>::infinity();
   const struct {
     float in, out;
-  } cases[] = {{1.5f, 1.5f},  {0.1f, 0.1f}, {10.0f, 10.0f}, {0.01f, 0.1f},
-               {1000.f, 10.f}, {0.0f, 1.0f}, {-1.0f, 1.0f},   {inf, 1.0f},
-               {-inf, 1.0f},  {std::numeric_limits<float>::quiet_NaN(), 1.0f}};
+  } cases[] = {{1.5f, 1.5f},   {0.1f, 0.1f},
+               {10.0f, 10.0f}, {0.01f, 0.1f},
+               {1000.f, 10.f}, {0.0f, 1.0f},
+               {-1.0f, 1.0f},  {inf, 1.0f},
+               {-inf, 1.0f},   {std::numeric_limits<float>::quiet_NaN(), 1.0f}};
   for (const auto& c : cases) EXPECT_EQ(voxgate::safe_speed(c.in), c.out) << "speed " << c.in;
 }
 
@@ -178,8 +180,8 @@ TEST(TempoStage, NullHostCallbackDrainsAndDiscards) {
 
 TEST(TempoStage, UnsafeSpeedFactorsNeitherCrashNorHang) {
   const float inf = std::numeric_limits<float>::infinity();
-  for (float speed : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN(), inf, 1e9f,
-                      42949672.95f}) {
+  for (float speed :
+       {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN(), inf, 1e9f, 42949672.95f}) {
     BoundStage stage;
     voxgate::set_boost(speed);
     g_script = split(std::vector<int16_t>(speech().begin(), speech().begin() + 20000), 1024);

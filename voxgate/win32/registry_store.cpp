@@ -17,7 +17,8 @@ bool open(SettingsKey* key) {
 
 bool read(SettingsKey key, const char* name, uint8_t* data, uint32_t* size) {
   DWORD length = *size;
-  const LONG status = RegQueryValueExA(static_cast<HKEY>(key), name, nullptr, nullptr, data, &length);
+  const LONG status =
+      RegQueryValueExA(static_cast<HKEY>(key), name, nullptr, nullptr, data, &length);
   *size = length;
   return status == ERROR_SUCCESS;
 }

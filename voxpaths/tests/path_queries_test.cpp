@@ -1,4 +1,6 @@
 // Copy-out rules and the path queries, on the portable code.
+#include "path_queries.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +9,6 @@
 
 #include "base_path.h"
 #include "copy_out.h"
-#include "path_queries.h"
 
 namespace {
 
@@ -138,10 +139,10 @@ TEST_F(PathQueries, DataDirAroundTheResultLength) {
     std::string expected;
     int32_t code;
   } cases[] = {
-      {15, result + zeros(1), 0},                 // n + 6: the result and one zero
-      {14, result.substr(0, 13) + zeros(1), 1},   // n + 5: cut, still terminated
-      {11, result.substr(0, 10) + zeros(1), 1},   // n + 2
-      {200, result + zeros(186), 0},              // far larger: all zero after the result
+      {15, result + zeros(1), 0},                // n + 6: the result and one zero
+      {14, result.substr(0, 13) + zeros(1), 1},  // n + 5: cut, still terminated
+      {11, result.substr(0, 10) + zeros(1), 1},  // n + 2
+      {200, result + zeros(186), 0},             // far larger: all zero after the result
   };
   for (const auto& c : cases) {
     GuardedBuffer buffer(c.length);

@@ -32,11 +32,14 @@ class VoxpathsDll : public ::testing::Test {
     if (fn == nullptr) return 0xDEADBEEF;
     const std::vector<uint32_t> list(args);
     uint32_t result = 0;
-    const uint32_t removed = probe_call(fn, list.data(), static_cast<uint32_t>(list.size()), &result);
+    const uint32_t removed =
+        probe_call(fn, list.data(), static_cast<uint32_t>(list.size()), &result);
     EXPECT_EQ(removed, 0u) << name << " removed " << removed << " bytes of arguments: not cdecl";
     return result;
   }
-  static uint32_t arg(const void* p) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p)); }
+  static uint32_t arg(const void* p) {
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p));
+  }
 
   HMODULE module_ = nullptr;
 };
@@ -46,9 +49,11 @@ TEST_F(VoxpathsDll, ExportsExactlyTheFiveNamesOnOrdinalsOneToFive) {
   EXPECT_EQ(table.dll_name, "voxpaths.dll");
   EXPECT_EQ(table.ordinal_base, 1u);
   ASSERT_EQ(table.function_rvas.size(), 5u);
-  const std::vector<std::pair<std::string, uint32_t>> expected = {
-      {"VFRegGetDataDir", 1}, {"VFRegGetOutDir", 2}, {"VFRegGetSize", 3},
-      {"VFRegGetUnitDir", 4}, {"setpath", 5}};
+  const std::vector<std::pair<std::string, uint32_t>> expected = {{"VFRegGetDataDir", 1},
+                                                                  {"VFRegGetOutDir", 2},
+                                                                  {"VFRegGetSize", 3},
+                                                                  {"VFRegGetUnitDir", 4},
+                                                                  {"setpath", 5}};
   EXPECT_EQ(table.names, expected);
   for (const auto& [name, ordinal] : expected) {
     const FARPROC by_ordinal = GetProcAddress(module_, MAKEINTRESOURCEA(ordinal));
@@ -61,7 +66,8 @@ TEST_F(VoxpathsDll, ExportsExactlyTheFiveNamesOnOrdinalsOneToFive) {
 TEST_F(VoxpathsDll, ImportsOnlySystemDlls) {
   const auto imports = vox_test::read_imports(module_);
   EXPECT_FALSE(imports.empty());
-  for (const std::string& dll : imports) EXPECT_TRUE(vox_test::is_system_dll(dll)) << "imports " << dll;
+  for (const std::string& dll : imports)
+    EXPECT_TRUE(vox_test::is_system_dll(dll)) << "imports " << dll;
 }
 
 TEST_F(VoxpathsDll, AnswersThroughTheCdeclExports) {

@@ -19,8 +19,8 @@ bool module_loaded(const std::string& path) { return GetModuleHandleA(path.c_str
 
 // Runs call_export.exe on a front and one of its exports; returns the child's exit code.
 DWORD call_in_child(const std::string& front_path, const char* name) {
-  std::string command = "\"" + vox_test::exe_directory() + "call_export.exe\" \"" + front_path +
-                        "\" " + name;
+  std::string command =
+      "\"" + vox_test::exe_directory() + "call_export.exe\" \"" + front_path + "\" " + name;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
@@ -133,9 +133,8 @@ TEST(Binding, EnginePathAtTheLengthLimit) {
     const std::string dir = long_install(c.dir_length, c.front_name);
     ASSERT_EQ(dir.size(), c.dir_length);
     HMODULE front = LoadLibraryA((dir + c.front_name).c_str());
-    EXPECT_EQ(front != nullptr, c.loads)
-        << "directory of " << c.dir_length << ", front " << c.front_name << ", error "
-        << GetLastError();
+    EXPECT_EQ(front != nullptr, c.loads) << "directory of " << c.dir_length << ", front "
+                                         << c.front_name << ", error " << GetLastError();
     EXPECT_FALSE(module_loaded(dir + "voxgate2.dl")) << "the cut engine name was loaded";
     if (front != nullptr) {
       EXPECT_TRUE(module_loaded(dir + "voxgate2.dll"));

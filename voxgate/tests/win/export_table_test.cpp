@@ -18,9 +18,9 @@ TEST(ExportTable, FourteenUndecoratedNamesOnOrdinalsTwoToSixteen) {
   EXPECT_EQ(table.function_rvas[14 - 2], 0u) << "ordinal 14 carries nothing";
 
   const std::vector<std::pair<std::string, uint32_t>> expected = {
-      {"SynSpeak", 15},      {"setboost", 12},       {"setvolume", 13},   {"spcSynCntl", 9},
-      {"spcSynFlush", 8},    {"spcSynInit", 2},      {"spcSynPause", 5},  {"spcSynReadStat", 11},
-      {"spcSynRepeat", 7},   {"spcSynResume", 6},    {"spcSynSelDev", 3}, {"spcSynSpeak", 4},
+      {"SynSpeak", 15},      {"setboost", 12},    {"setvolume", 13},   {"spcSynCntl", 9},
+      {"spcSynFlush", 8},    {"spcSynInit", 2},   {"spcSynPause", 5},  {"spcSynReadStat", 11},
+      {"spcSynRepeat", 7},   {"spcSynResume", 6}, {"spcSynSelDev", 3}, {"spcSynSpeak", 4},
       {"spcSynSpeakEx", 16}, {"spcSynTerm", 10}};
   EXPECT_EQ(table.names, expected);
   for (const auto& [name, ordinal] : expected) {
@@ -30,7 +30,8 @@ TEST(ExportTable, FourteenUndecoratedNamesOnOrdinalsTwoToSixteen) {
     EXPECT_EQ(by_ordinal, GetProcAddress(front.front(), name.c_str())) << name;
   }
   for (WORD empty : {1, 14, 17})
-    EXPECT_EQ(GetProcAddress(front.front(), MAKEINTRESOURCEA(empty)), nullptr) << "ordinal " << empty;
+    EXPECT_EQ(GetProcAddress(front.front(), MAKEINTRESOURCEA(empty)), nullptr)
+        << "ordinal " << empty;
 }
 
 TEST(ExportTable, ImportsOnlyKernel32Advapi32AndTheCRuntime) {

@@ -21,7 +21,8 @@ TEST(Forwarding, EveryForwardedExportReachesTheEngineUnchanged) {
     const void* forwarded = front.entry(e.name);
     ASSERT_NE(forwarded, nullptr) << e.name;
     uint32_t args[FIXTURE_MAX_ARGS];
-    for (uint32_t i = 0; i < FIXTURE_MAX_ARGS; ++i) args[i] = 0xA0000000u + 0x1111u * (slot + 1) + i;
+    for (uint32_t i = 0; i < FIXTURE_MAX_ARGS; ++i)
+      args[i] = 0xA0000000u + 0x1111u * (slot + 1) + i;
 
     uint32_t result = 0;
     const uint32_t calls_before = state->last_call.calls;

@@ -87,10 +87,9 @@ void FrontUnderTest::set_script_bytes(
   script_.clear();
   for (const auto& c : chunks) chunk_data_.push_back(c.first);
   for (std::size_t i = 0; i < chunks.size(); ++i)
-    script_.push_back(FixtureChunk{chunks[i].second == 0 && chunk_data_[i].empty()
-                                       ? nullptr
-                                       : chunk_data_[i].data(),
-                                   chunks[i].second});
+    script_.push_back(FixtureChunk{
+        chunks[i].second == 0 && chunk_data_[i].empty() ? nullptr : chunk_data_[i].data(),
+        chunks[i].second});
   state_->script = script_.data();
   state_->script_length = static_cast<int32_t>(script_.size());
 }
@@ -98,7 +97,8 @@ void FrontUnderTest::set_script_bytes(
 std::vector<std::vector<int16_t>> split(const std::vector<int16_t>& samples, std::size_t chunk) {
   std::vector<std::vector<int16_t>> chunks;
   for (std::size_t at = 0; at < samples.size(); at += chunk)
-    chunks.emplace_back(samples.begin() + at, samples.begin() + std::min(samples.size(), at + chunk));
+    chunks.emplace_back(samples.begin() + at,
+                        samples.begin() + std::min(samples.size(), at + chunk));
   return chunks;
 }
 

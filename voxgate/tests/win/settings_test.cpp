@@ -78,7 +78,9 @@ TEST_F(Settings, SpeedValueBecomesTheFactor) {
     const char* label;
     DWORD percent;
     double speed;
-  } cases[] = {{"150", 150, 1.5}, {"50", 50, 0.5}, {"0 counts as 100", 0, 1.0},
+  } cases[] = {{"150", 150, 1.5},
+               {"50", 50, 0.5},
+               {"0 counts as 100", 0, 1.0},
                {"largest value, clamped by the front", 4294967295u, 10.0}};
   for (const auto& c : cases) {
     set_setting_dword("speed", c.percent);

@@ -77,7 +77,8 @@ TEST_F(StageDll, ArgumentsAndResultsPassThrough) {
   EXPECT_NE(front_.engine_state()->speak_callback, &host_a) << "engine got the host's callback";
   EXPECT_EQ(front_.engine_state()->callback_results[0], 1) << "nothing ready after the first chunk";
   bool any_delivery_result = false;
-  for (int i = 0; i < 8000 / 256; ++i) any_delivery_result |= front_.engine_state()->callback_results[i] == 42;
+  for (int i = 0; i < 8000 / 256; ++i)
+    any_delivery_result |= front_.engine_state()->callback_results[i] == 42;
   EXPECT_TRUE(any_delivery_result);
 }
 
