@@ -10,6 +10,7 @@ function(vox_windows_dll target)
   target_sources(${target} PRIVATE ${ARG_DEF} ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${target})
   # No lib prefix, no import library needed by anyone, no stdcall decoration in the export table.
-  target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup -Wl,--no-insert-timestamp)
+  target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup -Wl,--no-insert-timestamp
+    $<$<CONFIG:Release>:-s>)
   install(TARGETS ${target} RUNTIME DESTINATION . LIBRARY DESTINATION .)
 endfunction()
