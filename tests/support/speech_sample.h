@@ -11,7 +11,8 @@ namespace vox_test {
 // 22050 Hz 16-bit mono PCM.
 std::vector<int16_t> load_speech_sample();
 
-// Samples of a 22050 Hz 16-bit mono PCM WAV file; empty on any mismatch.
-std::vector<int16_t> read_pcm_wav(const std::string& path);
+// Samples of a 22050 Hz 16-bit mono PCM WAV file named by its Unix path (reached through Z:
+// under Wine); empty when it cannot be read or has another format.
+std::vector<int16_t> read_pcm_wav(const std::string& unix_path);
 
 }  // namespace vox_test
