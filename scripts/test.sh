@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-presets=(native mingw)
+presets=(native mingw sanitize fuzz)
 for preset in "${presets[@]}"; do
   echo "== configure and build: $preset"
   cmake --preset "$preset" >/dev/null

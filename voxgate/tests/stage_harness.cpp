@@ -45,7 +45,7 @@ int32_t VOXGATE_STDCALL fake_engine_speak(uint32_t a1, uint32_t a2, uint32_t a3,
     Chunk& c = g_script[i];
     // The engine's own buffer, one guard byte after the announced length.
     std::vector<uint8_t> buffer(c.samples.size() * 2 + 2, 0xA5);
-    std::memcpy(buffer.data(), c.samples.data(), c.samples.size() * 2);
+    if (!c.samples.empty()) std::memcpy(buffer.data(), c.samples.data(), c.samples.size() * 2);
     g_current_chunk = static_cast<int>(i);
     int16_t* pointer = c.null_pointer ? nullptr : reinterpret_cast<int16_t*>(buffer.data());
     g_engine.callback_results.push_back(chunk_callback(pointer, c.bytes));

@@ -1,0 +1,1 @@
+# clang-tidy over the project's own code (filled in next).
