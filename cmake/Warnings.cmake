@@ -16,3 +16,8 @@ endif()
 if(VOX_WERROR)
   target_compile_options(vox_test_warnings INTERFACE $<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
 endif()
+
+# The DLLs' own code throws nothing and needs no RTTI. Without them the DLLs also leave out the
+# C++ exception runtime, which would link a thread library whose handles outlive each unload.
+add_library(vox_no_exceptions INTERFACE)
+target_compile_options(vox_no_exceptions INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
