@@ -27,5 +27,5 @@ TEST(SonicSmoke, SpeedTwoHalvesTheLength) {
   for (int n; (n = sonicReadShortFromStream(stream, out.data(), kInput)) > 0;) total += n;
   sonicDestroyStream(stream);
 
-  EXPECT_NEAR(total, kInput / 2, kInput / 2 * 0.02) << "got " << total << " samples";
+  EXPECT_NEAR(total, kInput / 2.0, kInput / 2.0 * 0.02) << "got " << total << " samples";
 }

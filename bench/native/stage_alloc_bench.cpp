@@ -15,7 +15,7 @@
 namespace {
 
 constexpr uint32_t kChunk = 1024;
-constexpr size_t kSamples = 60 * 22050;
+constexpr size_t kSamples = size_t{60} * 22050;
 const float kSpeeds[] = {0.5f, 1.0f, 1.5f, 2.0f, 3.0f};
 
 std::vector<int16_t> g_input;

@@ -5,12 +5,14 @@
 namespace vox_test {
 
 std::vector<int16_t> read_pcm_wav(const std::string& unix_path) {
-  std::string path = unix_path;
 #ifdef _WIN32
   // Under Wine the build tree is reached through drive Z:, the Unix root.
+  std::string path = unix_path;
   if (!path.empty() && path[0] == '/') path = "Z:" + path;
   for (char& c : path)
     if (c == '/') c = '\\';
+#else
+  const std::string& path = unix_path;
 #endif
   std::vector<int16_t> samples;
   std::string error;

@@ -24,6 +24,10 @@ void put16(uint8_t* p, uint16_t v) {
 void put32(uint8_t* p, uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
+// A chunk or form tag: its four characters, no terminator.
+void put_tag(uint8_t* p, const char (&tag)[5]) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(tag[i]);
+}
 
 // Checks the "fmt " chunk body; on a mismatch says what the file holds instead.
 bool check_format(const uint8_t* fmt, uint32_t size, std::string& error) {
@@ -89,9 +93,10 @@ std::vector<uint8_t> encode_wav(const int16_t* samples, size_t count) {
   const uint32_t data_bytes = static_cast<uint32_t>(count * 2);
   std::vector<uint8_t> out(kHeaderSize + data_bytes);
   uint8_t* h = out.data();
-  std::memcpy(h, "RIFF", 4);
+  put_tag(h, "RIFF");
   put32(h + 4, 36 + data_bytes);
-  std::memcpy(h + 8, "WAVEfmt ", 8);
+  put_tag(h + 8, "WAVE");
+  put_tag(h + 12, "fmt ");
   put32(h + 16, 16);
   put16(h + 20, kFormatPcm);
   put16(h + 22, kChannels);
@@ -99,7 +104,7 @@ std::vector<uint8_t> encode_wav(const int16_t* samples, size_t count) {
   put32(h + 28, kSampleRate * 2);  // bytes per second
   put16(h + 32, 2);                // bytes per sample frame
   put16(h + 34, kBitsPerSample);
-  std::memcpy(h + 36, "data", 4);
+  put_tag(h + 36, "data");
   put32(h + 40, data_bytes);
   for (size_t i = 0; i < count; ++i)
     put16(h + kHeaderSize + 2 * i, static_cast<uint16_t>(samples[i]));

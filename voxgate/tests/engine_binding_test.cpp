@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -67,7 +68,7 @@ char g_missing;
 
 uint32_t fake_path(voxgate::ModuleHandle, char* buffer, uint32_t size) {
   const std::size_t n = std::min<std::size_t>(g_loader.module_path.size(), size);
-  std::copy(g_loader.module_path.begin(), g_loader.module_path.begin() + n, buffer);
+  std::copy_n(g_loader.module_path.data(), n, buffer);
   if (n < size) buffer[n] = '\0';
   return static_cast<uint32_t>(n);
 }

@@ -29,8 +29,7 @@ std::vector<Chunk> split(const std::vector<int16_t>& samples, std::size_t chunk_
   std::vector<Chunk> chunks;
   for (std::size_t at = 0; at < samples.size(); at += chunk_samples) {
     const std::size_t n = std::min(chunk_samples, samples.size() - at);
-    chunks.push_back(
-        chunk_of(std::vector<int16_t>(samples.begin() + at, samples.begin() + at + n)));
+    chunks.push_back(chunk_of(std::vector<int16_t>(samples.data() + at, samples.data() + at + n)));
   }
   return chunks;
 }

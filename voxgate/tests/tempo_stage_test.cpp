@@ -67,7 +67,7 @@ TEST(TempoStage, UnitFactorsPassSpeechThroughWithinEachChunksCallback) {
   const std::size_t sizes[] = {1024, 1, 333, 12000, 4096, 777};
   for (std::size_t at = 0, i = 0; at < input.size(); ++i) {
     const std::size_t n = std::min(sizes[i % 6], input.size() - at);
-    g_script.push_back(chunk_of({input.begin() + at, input.begin() + at + n}));
+    g_script.push_back(chunk_of(std::vector<int16_t>(input.data() + at, input.data() + at + n)));
     at += n;
   }
   EXPECT_EQ(speak_with(host_a), kEngineResult);
@@ -130,8 +130,8 @@ TEST_P(TempoStageSpeed, TotalOutputFollowsTheSpeed) {
   g_script = split(speech(), 1024);
   speak_with(host_a);
   expect_deliveries_well_formed();
-  const double expected = speech().size() / static_cast<double>(speed);
-  EXPECT_NEAR(delivered().size(), expected, expected * 0.03)
+  const double expected = static_cast<double>(speech().size()) / static_cast<double>(speed);
+  EXPECT_NEAR(static_cast<double>(delivered().size()), expected, expected * 0.03)
       << "speed " << speed << ": " << speech().size() << " samples in";
   EXPECT_EQ(sonicSamplesAvailable(stage.stream()), 0) << "output left in the stream";
 }
@@ -188,7 +188,8 @@ TEST(TempoStage, UnsafeSpeedFactorsNeitherCrashNorHang) {
     EXPECT_EQ(speak_with(host_a), kEngineResult) << "speed " << speed;
     expect_deliveries_well_formed();
     const double expected = 20000.0 / voxgate::safe_speed(speed);
-    EXPECT_NEAR(delivered().size(), expected, expected * 0.05 + 50) << "speed " << speed;
+    EXPECT_NEAR(static_cast<double>(delivered().size()), expected, expected * 0.05 + 50)
+        << "speed " << speed;
   }
 }
 
