@@ -48,9 +48,9 @@ int main() {
                                       (0.55 + 0.45 * std::sin(2 * M_PI * 0.7 * t)));
   }
   // The counter sees libsonic's allocations too: creating the stream makes some.
-  const uint64_t before_create = bench::allocation_count();
+  const uint64_t before_create = vox_test::allocation_count();
   sonicStream stream = sonicCreateStream(22050, 1);
-  const uint64_t create_allocations = bench::allocation_count() - before_create;
+  const uint64_t create_allocations = vox_test::allocation_count() - before_create;
   voxgate::bind_stage(stream, engine_speak);
 
   std::printf("### Allocations per chunk, native stage (steady state)\n\n");
@@ -61,13 +61,13 @@ int main() {
   for (float speed : kSpeeds) {
     voxgate::set_boost(speed);
     voxgate::set_volume(0.8f);
-    const uint64_t at_start = bench::allocation_count();
+    const uint64_t at_start = vox_test::allocation_count();
     voxgate::speak(0, 0, 0, 0, 0, sink);
-    const uint64_t warm_up = bench::allocation_count() - at_start;
+    const uint64_t warm_up = vox_test::allocation_count() - at_start;
     g_chunks = 0;
-    const uint64_t before = bench::allocation_count();
+    const uint64_t before = vox_test::allocation_count();
     voxgate::speak(0, 0, 0, 0, 0, sink);
-    const uint64_t counted = bench::allocation_count() - before;
+    const uint64_t counted = vox_test::allocation_count() - before;
     std::printf("| %.1f | %llu | %llu | %llu | %.4f |\n", static_cast<double>(speed),
                 static_cast<unsigned long long>(warm_up), static_cast<unsigned long long>(g_chunks),
                 static_cast<unsigned long long>(counted),

@@ -3,43 +3,11 @@
 // allocator this counter would replace.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 
+#include "malloc_counter.h"
 #include "speech_sample.h"
 #include "stage_harness.h"
-
-// glibc's own allocator entries, which the counting malloc family forwards to.
-// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
-extern "C" {
-void* __libc_malloc(std::size_t);
-void* __libc_calloc(std::size_t, std::size_t);
-void* __libc_realloc(void*, std::size_t);
-}
-// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
-
-namespace {
-std::atomic<bool> g_counting{false};
-std::atomic<long> g_allocations{0};
-void count() {
-  if (g_counting.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
-}
-}  // namespace
-
-extern "C" {
-void* malloc(std::size_t n) {
-  count();
-  return __libc_malloc(n);
-}
-void* calloc(std::size_t n, std::size_t size) {
-  count();
-  return __libc_calloc(n, size);
-}
-void* realloc(void* p, std::size_t n) {
-  count();
-  return __libc_realloc(p, n);
-}
-}
 
 namespace {
 
@@ -50,11 +18,12 @@ int32_t VOXGATE_STDCALL quiet_host(int16_t*, int32_t) { return 0; }
 
 TEST(StageAllocation, SteadyStateChunksAllocateNothing) {
   // The counter must see allocations at all, or a zero below proves nothing.
-  g_counting = true;
-  void* probe = std::malloc(16);
-  g_counting = false;
+  const uint64_t before_probe = vox_test::allocation_count();
+  static void* volatile probe;  // volatile: the compiler may not drop the malloc/free pair
+  probe = std::malloc(16);
+  const uint64_t probed = vox_test::allocation_count() - before_probe;
   std::free(probe);
-  ASSERT_EQ(g_allocations.load(), 1) << "malloc is not being counted";
+  ASSERT_EQ(probed, 1u) << "malloc is not being counted";
 
   const std::vector<int16_t> speech = vox_test::load_speech_sample();
   ASSERT_GT(speech.size(), 4096u);
@@ -68,11 +37,10 @@ TEST(StageAllocation, SteadyStateChunksAllocateNothing) {
 
     std::vector<int16_t> chunk(speech.begin(), speech.begin() + 1024);
     sonicSetSpeed(stage.stream(), voxgate::safe_speed(speed));
-    g_allocations = 0;
-    g_counting = true;
+    const uint64_t before = vox_test::allocation_count();
     for (int i = 0; i < 200; ++i) voxgate::chunk_callback(chunk.data(), 2048);
-    g_counting = false;
-    EXPECT_EQ(g_allocations.load(), 0) << "allocations in 200 chunks at speed " << speed;
+    EXPECT_EQ(vox_test::allocation_count() - before, 0u)
+        << "allocations in 200 chunks at speed " << speed;
   }
 }
 

@@ -56,6 +56,6 @@ void free(void* block) { __libc_free(block); }
 
 }  // extern "C"
 
-namespace bench {
+namespace vox_test {
 uint64_t allocation_count() { return g_allocations.load(std::memory_order_relaxed); }
-}  // namespace bench
+}  // namespace vox_test
