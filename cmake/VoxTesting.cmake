@@ -6,17 +6,10 @@
 include(GoogleTest)
 
 if(WIN32)
-  find_program(WINE_PROGRAM wine REQUIRED)
-  find_program(WINESERVER_PROGRAM wineserver PATHS /usr/lib/wine /usr/lib/i386-linux-gnu/wine REQUIRED)
-  set(VOX_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  include(WineRunner)
+  vox_wine_runner(wine-run ${CMAKE_BINARY_DIR}/wineprefix)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
-
-  add_test(NAME wine.prefix.start COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --start)
-  add_test(NAME wine.prefix.stop COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --stop)
-  set_tests_properties(wine.prefix.start PROPERTIES FIXTURES_SETUP wine)
-  set_tests_properties(wine.prefix.stop PROPERTIES FIXTURES_CLEANUP wine)
+  vox_wine_prefix_fixture(wine-run wine.prefix wine)
 endif()
 
 function(vox_add_gtest name)

@@ -6,6 +6,7 @@
 
 #include "front_under_test.h"
 #include "pe_tables.h"
+#include "run_program.h"
 #include "stack_probe.h"
 
 namespace {
@@ -19,20 +20,9 @@ bool module_loaded(const std::string& path) { return GetModuleHandleA(path.c_str
 
 // Runs call_export.exe on a front and one of its exports; returns the child's exit code.
 DWORD call_in_child(const std::string& front_path, const char* name) {
-  std::string command =
-      "\"" + vox_test::exe_directory() + "call_export.exe\" \"" + front_path + "\" " + name;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process))
-    return 0xFFFFFFFF;
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = 0xFFFFFFFE;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
+  const vox_test::ProgramRun run = vox_test::run_program(
+      "\"" + vox_test::exe_directory() + "call_export.exe\" \"" + front_path + "\" " + name);
+  return run.started ? run.exit_code : 0xFFFFFFFF;
 }
 
 TEST(Binding, LoadsTheEngineBesideItselfAndReleasesItAtUnload) {

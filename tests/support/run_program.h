@@ -1,5 +1,5 @@
 // Starts a console program, waits for it and returns its exit code and everything it wrote to
-// stdout and stderr (interleaved in one pipe), so tests can check a tool's report and exit code.
+// stdout and stderr (interleaved in one pipe), so tests can check a program's report and exit code.
 #pragma once
 
 #include <cstdint>
